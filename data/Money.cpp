@@ -1,6 +1,7 @@
 #include "data/Money.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tarvo {
 
@@ -14,17 +15,43 @@ qint64 divRoundHalfEven(__int128 value, __int128 divisor)
     return static_cast<qint64>(q);
 }
 
+namespace {
+
+// The decimal text of a double at 15 significant digits, written without an
+// exponent ("5e-05" becomes "0.00005"), so that it can be parsed exactly.
+QString fifteenDigitText(double value)
+{
+    const QString text = QString::number(value, 'g', 15);
+    const qsizetype e = text.indexOf(QLatin1Char('e'));
+    if (e < 0)
+        return text;
+    const int exponent = text.mid(e + 1).toInt();
+    QString digits = text.left(e);
+    const bool negative = digits.startsWith(QLatin1Char('-'));
+    if (negative)
+        digits.remove(0, 1);
+    digits.remove(QLatin1Char('.'));        // value = d.ddd x 10^exponent
+    QString plain;
+    if (exponent < 0) {
+        plain = QStringLiteral("0.") + QString(-exponent - 1, QLatin1Char('0')) + digits;
+    } else if (digits.size() <= exponent + 1) {
+        plain = digits + QString(exponent + 1 - digits.size(), QLatin1Char('0'));
+    } else {
+        plain = digits.left(exponent + 1) + QLatin1Char('.') + digits.mid(exponent + 1);
+    }
+    return negative ? QLatin1Char('-') + plain : plain;
+}
+
+} // namespace
+
 Money Money::fromDouble(double value)
 {
     if (!std::isfinite(value))
         return Money();
     // The decimal text of the double at 15 significant digits is the value the
-    // user meant; parse it exactly.
-    const QString text = QString::number(value, 'g', 15);
-    if (text.contains(QLatin1Char('e'))) {
-        return fromRaw(static_cast<qint64>(std::llround(value * double(Scale))));
-    }
-    return parse(text).value_or(Money());
+    // user meant; parse it exactly (also for tiny values Qt writes with an
+    // exponent, so that 0.00005 rounds half to even like any other half).
+    return parse(fifteenDigitText(value)).value_or(Money());
 }
 
 std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator)
@@ -39,7 +66,9 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator)
         ++i;
     }
     __int128 intPart = 0;
-    __int128 frac = 0;
+    qint64 kept = 0;          // the first four decimals
+    int roundDigit = 0;       // the fifth decimal
+    bool sticky = false;      // any non-zero decimal after the fifth
     int fracDigits = 0;
     bool seenSep = false;
     bool anyDigit = false;
@@ -53,10 +82,13 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator)
                 if (intPart > __int128(922337203685477LL))
                     return std::nullopt;                   // beyond 19 digits
             } else {
-                frac = frac * 10 + d;
+                if (fracDigits < 4)
+                    kept = kept * 10 + d;
+                else if (fracDigits == 4)
+                    roundDigit = d;
+                else if (d != 0)
+                    sticky = true;
                 ++fracDigits;
-                if (fracDigits > 30)
-                    return std::nullopt;
             }
         } else if (!seenSep && (c == QLatin1Char('.') || c == decimalSeparator)) {
             seenSep = true;
@@ -66,21 +98,17 @@ std::optional<Money> Money::parse(QStringView text, QChar decimalSeparator)
     }
     if (!anyDigit)
         return std::nullopt;
-    __int128 scaledFrac = frac;
-    if (fracDigits <= 4) {
-        for (int k = fracDigits; k < 4; ++k)
-            scaledFrac *= 10;
-    } else {
-        __int128 div = 1;
-        for (int k = 4; k < fracDigits; ++k)
-            div *= 10;
-        // Half to even must look at the last kept digit of the whole value.
-        const __int128 whole = intPart * Scale * div + frac;
-        const qint64 r = divRoundHalfEven(negative ? -whole : whole, div);
-        return fromRaw(r);
-    }
-    const __int128 total = intPart * Scale + scaledFrac;
-    return fromRaw(static_cast<qint64>(negative ? -total : total));
+    for (int k = fracDigits; k < 4; ++k)
+        kept *= 10;
+    // Rounding the magnitude half to even is the same as rounding the signed value.
+    __int128 magnitude = intPart * Scale + kept;
+    if (roundDigit > 5 || (roundDigit == 5 && (sticky || magnitude % 2 != 0)))
+        ++magnitude;
+    const __int128 limit = negative ? -__int128(std::numeric_limits<qint64>::min())
+                                    : __int128(std::numeric_limits<qint64>::max());
+    if (magnitude > limit)
+        return std::nullopt;                               // beyond the 19-digit range
+    return fromRaw(static_cast<qint64>(negative ? -magnitude : magnitude));
 }
 
 Money Money::operator*(Money other) const
