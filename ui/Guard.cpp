@@ -17,7 +17,6 @@ void showErrorBox(const QString &message)
         parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), message, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("showError"));
-    box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
     box.exec();
 }
 
