@@ -1,0 +1,43 @@
+#include "app/Application.h"
+
+#include "data/DataError.h"
+#include "ui/Guard.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+#include <exception>
+
+namespace tarvo {
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Tarvo"));
+    setQuitOnLastWindowClosed(false);
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const DataError &e) {
+        ui::showErrorBox(e.message());
+    } catch (const std::exception &e) {
+        ui::showErrorBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ui::showErrorBox(QStringLiteral("Неизвестная ошибка."));
+    }
+    return false;
+}
+
+void TApplication::applyProgramFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
+
+} // namespace tarvo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/Singleton.h"
+
+#include <QWidget>
+
+namespace tarvo {
+
+// A report holder: a window that is never shown; it owns a report layout and
+// the data sets that feed it.
+class TRepNsp : public QWidget, public ui::Singleton<TRepNsp>
+{
+    Q_OBJECT
+public:
+    explicit TRepNsp(QWidget *parent = nullptr);
+};
+
+} // namespace tarvo
