@@ -4,6 +4,7 @@
 #include "ui/RowIndicator.h"
 
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -81,6 +82,16 @@ QPoint leafPoint(const DataGrid &grid, int column)
                   header->height() - header->lineHeight() / 2);
 }
 
+// A double click as the window system delivers it: press, release, double
+// click, release.
+void doubleClick(QWidget *widget, const QPoint &pos)
+{
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, pos);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, pos);
+}
+
 int sumOfWidths(const DataGrid &grid)
 {
     int sum = 0;
@@ -108,6 +119,8 @@ private Q_SLOTS:
     void columnsFillViewport();
     void userResizeKeepsFilling();
     void columnsFollowDefinitions();
+    void columnsBeforeModel();
+    void editingFollowsSwitchAndReadOnlyColumns();
     void cellToolTipOnlyWhenCut();
     void titleToolTipOnlyWhenCut();
     void clickMovesModelRow();
@@ -424,6 +437,48 @@ void TestDataGrid::columnsFollowDefinitions()
     QCOMPARE(grid.titleHeader()->titleLevels(4), QStringList{QStringLiteral("Телефон")});
 }
 
+void TestDataGrid::columnsBeforeModel()
+{
+    // A window may define its columns before it hands the grid a model.
+    FakeRows model(2, 3);
+    DataGrid grid;
+    grid.setColumns({GridColumn::make(2, QStringLiteral("Цена")), GridColumn::make(0, QStringLiteral("Код"))});
+    grid.setSortMarker(1, SortMarker::Down);
+    grid.setModel(&model);
+    QVERIFY(grid.isColumnHidden(1));
+    QCOMPARE(grid.horizontalHeader()->visualIndex(2), 0);
+    QCOMPARE(grid.horizontalHeader()->visualIndex(0), 1);
+    QCOMPARE(grid.titleHeader()->sortMarker(0), SortMarker::Down);
+}
+
+void TestDataGrid::editingFollowsSwitchAndReadOnlyColumns()
+{
+    QStandardItemModel model(2, 2);
+    model.setData(model.index(0, 0), QStringLiteral("Утюг"));
+    model.setData(model.index(0, 1), QStringLiteral("150"));
+    DataGrid grid;
+    grid.setModel(&model);
+    GridColumn fixed = GridColumn::make(1, QStringLiteral("Цена"));
+    fixed.readOnly = true;
+    grid.setColumns({GridColumn::make(0, QStringLiteral("Наименование")), fixed});
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const auto editorOpen = [&] {
+        const QLineEdit *editor = grid.viewport()->findChild<QLineEdit *>();
+        return editor && editor->isVisible();
+    };
+
+    doubleClick(grid.viewport(), grid.visualRect(model.index(0, 0)).center());
+    QVERIFY(!editorOpen());   // read-only by default
+
+    grid.setEditable(true);
+    doubleClick(grid.viewport(), grid.visualRect(model.index(0, 1)).center());
+    QVERIFY(!editorOpen());   // a read-only column
+    doubleClick(grid.viewport(), grid.visualRect(model.index(0, 0)).center());
+    QVERIFY(editorOpen());
+}
+
 void TestDataGrid::cellToolTipOnlyWhenCut()
 {
     QStandardItemModel model(3, 2);
@@ -556,13 +611,11 @@ void TestDataGrid::doubleClickOnRowsOnly()
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     QSignalSpy spy(&grid, &DataGrid::dblClick);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                       grid.visualRect(model.index(1, 2)).center());
+    doubleClick(grid.viewport(), grid.visualRect(model.index(1, 2)).center());
     QCOMPARE(spy.size(), 1);
     QCOMPARE(model.currentRow(), 1);
     // Below the last row there is no row to act on.
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                       QPoint(10, grid.viewport()->height() - 5));
+    doubleClick(grid.viewport(), QPoint(10, grid.viewport()->height() - 5));
     QCOMPARE(spy.size(), 1);
 }
 
