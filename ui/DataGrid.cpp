@@ -6,6 +6,7 @@
 #include "ui/RowIndicator.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <algorithm>
@@ -415,7 +416,9 @@ void DataGrid::moveToRow(int row)
     QAbstractItemModel *m = model();
     if (!m || !selectionModel())
         return;
-    m_syncing = true;
+    // Restores the flag as it was: a reset of the model can arrive while the
+    // grid is itself moving the model's row.
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     if (row < 0 || row >= m->rowCount()) {
         selectionModel()->clear();
         m_indicator->setCurrentRow(-1);
@@ -432,7 +435,6 @@ void DataGrid::moveToRow(int row)
             scrollTo(index);
         m_indicator->setCurrentRow(row);
     }
-    m_syncing = false;
 }
 
 void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -442,9 +444,10 @@ void DataGrid::currentChanged(const QModelIndex &current, const QModelIndex &pre
     CurrentRowModel *rows = currentRowModel();
     if (m_syncing || !rows || !current.isValid() || rows->currentRow() == current.row())
         return;
-    m_syncing = true;
-    rows->setCurrentRow(current.row());
-    m_syncing = false;
+    {
+        const QScopedValueRollback<bool> syncing(m_syncing, true);
+        rows->setCurrentRow(current.row());
+    }
     if (rows->currentRow() != current.row()) {
         // The model did not go there (or went elsewhere): follow it once the
         // view has finished handling the click or key.
