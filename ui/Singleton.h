@@ -8,18 +8,20 @@ template <class T>
 class Singleton
 {
 public:
-    static T *instance() { return s_instance; }
+    static T *instance() { return static_cast<T *>(s_instance); }
 
 protected:
-    Singleton() { s_instance = static_cast<T *>(this); }
+    // Keeps the base pointer: while this constructor runs the object is not
+    // a T yet, so it is cast to T only when asked for, fully built.
+    Singleton() { s_instance = this; }
     ~Singleton()
     {
-        if (s_instance == static_cast<T *>(this))
+        if (s_instance == this)
             s_instance = nullptr;
     }
 
 private:
-    static inline T *s_instance = nullptr;
+    static inline Singleton *s_instance = nullptr;
 };
 
 } // namespace tarvo::ui
