@@ -8,11 +8,10 @@ template <class T>
 class Singleton
 {
 public:
-    static T *instance() { return static_cast<T *>(s_instance); }
+    static T *instance() { return s_instance ? static_cast<T *>(s_instance) : nullptr; }
 
 protected:
-    // Keeps the base pointer: while this constructor runs the object is not
-    // a T yet, so it is cast to T only when asked for, fully built.
+    // Only the base is recorded here: the derived object is not built yet.
     Singleton() { s_instance = this; }
     ~Singleton()
     {
