@@ -340,10 +340,8 @@ void DataSet::setState(State state)
     Q_EMIT stateChanged();
 }
 
-void DataSet::open()
+void DataSet::reload()
 {
-    if (isActive())
-        return;
     QList<FieldDef> fields;
     QList<QVariantList> rows = readRows(&fields);
     Q_EMIT aboutToReset();
@@ -352,10 +350,26 @@ void DataSet::open()
     m_row = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
     m_eof = m_rows.isEmpty();
+    try {
+        for (int i = 0; i < m_rows.size(); ++i)
+            recalc(i);
+    } catch (...) {
+        // A failing calculation leaves an empty list rather than half a one.
+        m_rows.clear();
+        m_row = -1;
+        m_bof = m_eof = true;
+        Q_EMIT reset();
+        throw;
+    }
+}
+
+void DataSet::open()
+{
+    if (isActive())
+        return;
+    reload();
     m_savedRow.clear();
     m_state = State::Browse;
-    for (int i = 0; i < m_rows.size(); ++i)
-        recalc(i);
     Q_EMIT reset();
     Q_EMIT stateChanged();
     Q_EMIT afterOpen();
@@ -388,16 +402,7 @@ void DataSet::refresh()
     if (isEditing())
         post();
     const Bookmark mark = bookmark();
-    QList<FieldDef> fields;
-    QList<QVariantList> rows = readRows(&fields);
-    Q_EMIT aboutToReset();
-    m_fields = fields;
-    m_rows = rows;
-    m_row = m_rows.isEmpty() ? -1 : 0;
-    m_bof = true;
-    m_eof = m_rows.isEmpty();
-    for (int i = 0; i < m_rows.size(); ++i)
-        recalc(i);
+    reload();
     // Back to the same record, without posting anything.
     if (!m_rows.isEmpty()) {
         int target = -1;
@@ -436,16 +441,7 @@ void DataSet::masterMoved()
         return;
     if (isEditing())
         cancel();
-    QList<FieldDef> fields;
-    QList<QVariantList> rows = readRows(&fields);
-    Q_EMIT aboutToReset();
-    m_fields = fields;
-    m_rows = rows;
-    m_row = m_rows.isEmpty() ? -1 : 0;
-    m_bof = true;
-    m_eof = m_rows.isEmpty();
-    for (int i = 0; i < m_rows.size(); ++i)
-        recalc(i);
+    reload();
     Q_EMIT reset();
     Q_EMIT currentRowChanged(m_row);
     if (!m_rows.isEmpty())

@@ -173,6 +173,9 @@ Q_SIGNALS:
 
 private:
     QList<QVariantList> readRows(QList<FieldDef> *fields);
+    // Reads the rows afresh and stands on the first one. Emits aboutToReset;
+    // the caller emits reset once the cursor is placed.
+    void reload();
     void buildFields(const QList<QByteArray> &names, const QList<QByteArray> &declTypes,
                      const QList<QMetaType> &storageTypes, QList<FieldDef> *out) const;
     void recalc(int rowIndex);
