@@ -357,6 +357,23 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 0);
     }
 
+    void failingCalculationLeavesTheSetClosed()
+    {
+        DataSet goods(QStringLiteral("aqGoods"));
+        goods.setSql({QStringLiteral("SELECT * FROM Good")});
+        goods.addFieldDef(FieldDef::calculated(QStringLiteral("X"), FieldType::Integer));
+        goods.setCalcFieldsHandler([](DataSet &) { throw DataError(QStringLiteral("нет связи")); });
+        DataSetModel model(&goods);
+        QCOMPARE(errorOf([&] { goods.open(); }), QStringLiteral("нет связи"));
+        QVERIFY(!goods.isActive());
+        QCOMPARE(model.rowCount(), 0);
+        // The next open works once the calculation does.
+        goods.setCalcFieldsHandler([](DataSet &ds) { ds.setValue(QStringLiteral("X"), 1); });
+        goods.open();
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(goods.asInteger(QStringLiteral("X")), 1);
+    }
+
 private:
     QTemporaryDir m_dir;
     QString m_saved;
