@@ -55,8 +55,12 @@ QString GridDelegate::prepare(QStyleOptionViewItem &opt, const QModelIndex &inde
     } else if (!(opt.displayAlignment & Qt::AlignVertical_Mask)) {
         opt.displayAlignment |= Qt::AlignVCenter;
     }
+    // The style option writes a line break as a line separator: a stored CR LF
+    // arrives as CR + separator, which is one break of the whole text.
     QString text = opt.text;
-    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+    text.replace(QStringLiteral("\r") + QChar(QChar::LineSeparator), QChar(QChar::LineSeparator));
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))
+           || text.endsWith(QChar(QChar::LineSeparator)))
         text.chop(1);
     // Check indicators only where the column asks for one; no icons.
     opt.features &= ~(QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration);
