@@ -35,4 +35,9 @@ inline constexpr const char *GoodUpdateProc = "Good_Update";
 // Good_Delete(P_ID_GOOD); refused while order lines refer to the good.
 inline constexpr const char *GoodDeleteProc = "Good_Delete";
 
+// aqGoodLines of the goods list: how many order lines refer to a good, asked
+// after a refused delete to tell "the good is in use" from other failures.
+inline constexpr const char *GoodOrderLinesCount =
+    "SELECT COUNT(*) AS LINE_COUNT FROM ORDER_LINE WHERE ID_GOOD = :ID_GOOD";
+
 } // namespace tarvo::sql
