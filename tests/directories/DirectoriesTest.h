@@ -4,13 +4,21 @@
 // command brings up one after another, typing, title clicks and reading a
 // list's rows.
 
+#include "data/DMUnit.h"
 #include "data/DataSet.h"
+#include "directories/DistrbutorEditUnit.h"
+#include "directories/GoodEditUnit.h"
+#include "directories/SpDistributorUnit.h"
+#include "directories/SpGoodUnit.h"
+#include "tests/store/StoreFixture.h"
 #include "ui/DataGrid.h"
+#include "ui/FlatButton.h"
 #include "ui/GridHeader.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,79 +27,125 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace tarvo::test {
+
+// A new store in a temporary folder made the working folder, the data
+// module and the four directory windows, created in the program's order
+// (each list before its dialog). One per test function.
+class Workspace
+{
+public:
+    Workspace()
+        : m_saved(QDir::currentPath())
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        if (!store.error().isEmpty())
+            return;
+        QDir::setCurrent(store.folder());
+        dm = std::make_unique<TDM>();
+        distributors = std::make_unique<TfmDistributorList>();
+        distributorEdit = std::make_unique<TfmDistributorEdit>();
+        goods = std::make_unique<TfmGoodsList>();
+        goodEdit = std::make_unique<TfmGoodEdit>();
+    }
+    ~Workspace()
+    {
+        goodEdit.reset();
+        goods.reset();
+        distributorEdit.reset();
+        distributors.reset();
+        dm.reset();
+        QDir::setCurrent(m_saved);
+    }
+    QString savedFolder() const { return m_saved; }
+
+    StoreFixture store;
+    std::unique_ptr<TDM> dm;
+    std::unique_ptr<TfmDistributorList> distributors;
+    std::unique_ptr<TfmDistributorEdit> distributorEdit;
+    std::unique_ptr<TfmGoodsList> goods;
+    std::unique_ptr<TfmGoodEdit> goodEdit;
+
+private:
+    QString m_saved;
+};
+
+// A named child of a window.
+template <class T>
+T *child(const QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+// A click on a flat button with the mouse (nothing happens while it is disabled).
+inline void clickButton(QWidget *window, const char *name)
+{
+    auto *button = child<ui::FlatButton>(window, name);
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
 
 // Answers the modal windows that come up while a command runs, in turn: each
 // step names the window it expects (its objectName) and gets it to look at
 // and close. A window that is not the expected one is noted and closed
 // (rejected), so the command still ends; so is every modal window once the
-// steps are used up or time has run out. Check finished() and unexpected()
-// after the command returned: an assert inside a step would leave a modal
-// loop hanging.
-class ModalScript
+// steps are used up or time has run out. Look at the result after the
+// command returned: an assert inside a step would leave a modal loop hanging.
+struct ModalStep
 {
-public:
-    struct Step
-    {
-        QString window;
-        std::function<void(QWidget *)> answer;
-    };
+    QString window;
+    std::function<void(QWidget *)> answer;
+};
 
-    // `owner`: the window the command runs in, itself modal; never answered.
-    ModalScript(QWidget *owner, QList<Step> steps, int timeoutMs = 15000)
-        : m_owner(owner)
-        , m_steps(std::move(steps))
-        , m_timeoutMs(timeoutMs)
-    {
-        m_clock.start();
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start(20);
-    }
-    ~ModalScript() { m_timer.stop(); }
+struct ModalRun
+{
+    bool finished = false;     // every step was answered
+    QStringList unexpected;    // windows that came up out of turn, "objectName: text"
+};
 
-    bool finished() const { return m_next == m_steps.size(); }
-    // Windows that came up out of turn, as "objectName: text".
-    QStringList unexpected() const { return m_unexpected; }
+inline void closeModal(QWidget *w)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(w))
+        dialog->reject();
+    else
+        w->close();
+}
 
-    static void closeModal(QWidget *w)
-    {
-        if (auto *dialog = qobject_cast<QDialog *>(w))
-            dialog->reject();
-        else
-            w->close();
-    }
-
-private:
-    void poll()
-    {
+// Runs `command` (which brings up modal windows) with the steps answering
+// them; `owner` is the window the command runs in, itself modal, never
+// answered.
+inline ModalRun runWithModals(QWidget *owner, const QList<ModalStep> &steps,
+                              const std::function<void()> &command, int timeoutMs = 15000)
+{
+    ModalRun run;
+    qsizetype next = 0;
+    QPointer<QWidget> skip(owner);
+    QElapsedTimer clock;
+    clock.start();
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget *w = QApplication::activeModalWidget();
-        if (!w || w == m_owner.data() || !w->isVisible()) {
-            if (m_clock.elapsed() > m_timeoutMs)
-                m_timer.stop();
+        if (!w || w == skip.data() || !w->isVisible())
             return;
-        }
-        if (m_next < m_steps.size() && m_clock.elapsed() <= m_timeoutMs
-            && w->objectName() == m_steps.at(m_next).window) {
-            const Step step = m_steps.at(m_next++);
+        if (next < steps.size() && clock.elapsed() <= timeoutMs && w->objectName() == steps.at(next).window) {
+            const ModalStep &step = steps.at(next++);
             step.answer(w);
             return;
         }
         QString text;
         if (auto *box = qobject_cast<QMessageBox *>(w))
             text = box->text();
-        m_unexpected << w->objectName() + QStringLiteral(": ") + text;
+        run.unexpected << w->objectName() + QStringLiteral(": ") + text;
         closeModal(w);
-    }
-
-    QPointer<QWidget> m_owner;
-    QList<Step> m_steps;
-    int m_timeoutMs;
-    qsizetype m_next = 0;
-    QStringList m_unexpected;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-};
+    });
+    timer.start(20);
+    command();
+    timer.stop();
+    run.finished = next == steps.size();
+    return run;
+}
 
 // The text of a message box.
 inline QString boxText(QWidget *w)
@@ -107,17 +161,22 @@ inline void clickBox(QWidget *w, QMessageBox::StandardButton which)
     if (box && box->button(which))
         box->button(which)->click();
     else
-        ModalScript::closeModal(w);
+        closeModal(w);
 }
 
 // Types `text` into the widget key by key, as the keyboard would: every
-// character a key press of its own (also letters QTest has no key code for).
+// character a key press of its own (also letters QTest has no key code for);
+// "\b" is backspace, "\r" Enter.
 inline void typeKeys(QWidget *widget, const QString &text)
 {
     for (const QChar c : text) {
         Qt::Key key = Qt::Key(c.toUpper().unicode());
         if (c == QLatin1Char(' '))
             key = Qt::Key_Space;
+        else if (c == QChar(8))
+            key = Qt::Key_Backspace;
+        else if (c == QChar(13))
+            key = Qt::Key_Return;
         QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
     }

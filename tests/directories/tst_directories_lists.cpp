@@ -27,7 +27,6 @@
 #include <memory>
 
 using namespace tarvo;
-using tarvo::test::ModalScript;
 using tarvo::test::clickTitle;
 
 class TestLists : public QObject
@@ -60,65 +59,45 @@ private:
     ui::DataGrid *gridOf(QWidget *list) const;
     void fillStore();
 
-    std::unique_ptr<StoreFixture> m_store;
-    QString m_saved;
-    std::unique_ptr<TDM> m_dm;
-    std::unique_ptr<TfmDistributorList> m_distributors;
-    std::unique_ptr<TfmDistributorEdit> m_distributorEdit;
-    std::unique_ptr<TfmGoodsList> m_goods;
-    std::unique_ptr<TfmGoodEdit> m_goodEdit;
+    std::unique_ptr<test::Workspace> m_world;
 };
 
 void TestLists::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    m_saved = QDir::currentPath();
 }
 
 void TestLists::init()
 {
-    m_store = std::make_unique<StoreFixture>();
-    QVERIFY2(m_store->error().isEmpty(), qPrintable(m_store->error()));
-    QDir::setCurrent(m_store->folder());
-    m_dm = std::make_unique<TDM>();
-    // Created in the program's order: each list before its dialog.
-    m_distributors = std::make_unique<TfmDistributorList>();
-    m_distributorEdit = std::make_unique<TfmDistributorEdit>();
-    m_goods = std::make_unique<TfmGoodsList>();
-    m_goodEdit = std::make_unique<TfmGoodEdit>();
+    m_world = std::make_unique<test::Workspace>();
+    QVERIFY2(m_world->store.error().isEmpty(), qPrintable(m_world->store.error()));
 }
 
 void TestLists::cleanup()
 {
-    m_goodEdit.reset();
-    m_goods.reset();
-    m_distributorEdit.reset();
-    m_distributors.reset();
-    m_dm.reset();
-    QDir::setCurrent(m_saved);
-    m_store.reset();
+    m_world.reset();
 }
 
 void TestLists::fillStore()
 {
     // Code order differs from name, price and birthday order.
-    m_store->addGood(QStringLiteral("Сахар"), 55.0, true);
-    m_store->addGood(QStringLiteral("Мука"), 40.5, false);
-    m_store->addGood(QStringLiteral("Чай"), 120.0, true);
-    m_store->addGood(QStringLiteral("Кофе"), 310.25, false);
-    m_store->addDistributor(QStringLiteral("Петров Пётр"), QStringLiteral("Москва\r\nул. Тверская, 1\r\n"),
+    m_world->store.addGood(QStringLiteral("Сахар"), 55.0, true);
+    m_world->store.addGood(QStringLiteral("Мука"), 40.5, false);
+    m_world->store.addGood(QStringLiteral("Чай"), 120.0, true);
+    m_world->store.addGood(QStringLiteral("Кофе"), 310.25, false);
+    m_world->store.addDistributor(QStringLiteral("Петров Пётр"), QStringLiteral("Москва\r\nул. Тверская, 1\r\n"),
                             QStringLiteral("(495)111-11-11"), QDate(1970, 1, 15));
-    m_store->addDistributor(QStringLiteral("Алексеев Иван"), QStringLiteral("Тула\r\n"),
+    m_world->store.addDistributor(QStringLiteral("Алексеев Иван"), QStringLiteral("Тула\r\n"),
                             QStringLiteral("<Нет телефона>"), QDate(1985, 5, 5));
-    m_store->addDistributor(QStringLiteral("Яковлев Олег"), QStringLiteral("Тверь\r\n"),
+    m_world->store.addDistributor(QStringLiteral("Яковлев Олег"), QStringLiteral("Тверь\r\n"),
                             QStringLiteral("(4822)22-22-22"), QDate(1960, 3, 3));
 }
 
 SortableListForm *TestLists::showList(const QString &which)
 {
     SortableListForm *list = which == QLatin1String("goods")
-                                 ? static_cast<SortableListForm *>(m_goods.get())
-                                 : static_cast<SortableListForm *>(m_distributors.get());
+                                 ? static_cast<SortableListForm *>(m_world->goods.get())
+                                 : static_cast<SortableListForm *>(m_world->distributors.get());
     list->show();
     if (!QTest::qWaitForWindowExposed(list))
         return nullptr;
@@ -127,13 +106,13 @@ SortableListForm *TestLists::showList(const QString &which)
 
 DataSet *TestLists::queryOf(QWidget *list) const
 {
-    return list->findChild<DataSet *>(list == m_goods.get() ? QStringLiteral("aqGoods")
+    return list->findChild<DataSet *>(list == m_world->goods.get() ? QStringLiteral("aqGoods")
                                                               : QStringLiteral("aqDistributors"));
 }
 
 ui::DataGrid *TestLists::gridOf(QWidget *list) const
 {
-    return list->findChild<ui::DataGrid *>(list == m_goods.get() ? QStringLiteral("ehgGoods")
+    return list->findChild<ui::DataGrid *>(list == m_world->goods.get() ? QStringLiteral("ehgGoods")
                                                                    : QStringLiteral("ehgDistributors"));
 }
 
@@ -333,9 +312,9 @@ void TestLists::titleClicksSortInTheStore()
                                                          : QStringLiteral("ID_DISTRIBUTOR");
     // A row added behind the window's back shows that every click reads afresh.
     if (which == QLatin1String("goods"))
-        m_store->addGood(QStringLiteral("Ячмень"), 1.0, false);
+        m_world->store.addGood(QStringLiteral("Ячмень"), 1.0, false);
     else
-        m_store->addDistributor(QStringLiteral("Борисов Борис"));
+        m_world->store.addDistributor(QStringLiteral("Борисов Борис"));
     const int added = codes.size() + 1;
 
     for (const QString &click : clicks) {
@@ -422,17 +401,18 @@ void TestLists::emptyTable()
 
     {
         // A double click brings up nothing.
-        ModalScript none(list, {}, 500);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-        QTest::qWait(100);
-        QCOMPARE(none.unexpected(), QStringList());
+        const test::ModalRun none = test::runWithModals(list, {}, [&] {
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+            QTest::qWait(100);
+        });
+        QCOMPARE(none.unexpected, QStringList());
     }
 
     // Title clicks still read the table and move the markers.
     if (which == QLatin1String("goods"))
-        m_store->addGood(QStringLiteral("Соль"), 12.0, true);
+        m_world->store.addGood(QStringLiteral("Соль"), 12.0, true);
     else
-        m_store->addDistributor(QStringLiteral("Смирнов Сергей"));
+        m_world->store.addDistributor(QStringLiteral("Смирнов Сергей"));
     clickTitle(grid, 1);
     QCOMPARE(data->rowCount(), 1);
     QVERIFY(test::markers(grid).startsWith(QStringLiteral("-v")));
@@ -463,17 +443,21 @@ void TestLists::doubleClickActsAsChange()
 
     QString shownCode;
     bool codeRowShown = false;
-    ModalScript script(list, {{dialog, [&](QWidget *w) {
-                                   auto *code = w->findChild<QLabel *>(QStringLiteral("paCode"));
-                                   shownCode = code->text();
-                                   codeRowShown = code->isVisible();
-                                   ModalScript::closeModal(w);
-                               }}});
     const QRect second = grid->visualRect(grid->model()->index(1, grid->modelColumn(1)));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
-    QVERIFY(script.finished());
-    QCOMPARE(script.unexpected(), QStringList());
+    const test::ModalRun script = test::runWithModals(
+        list,
+        {{dialog, [&](QWidget *w) {
+              auto *code = w->findChild<QLabel *>(QStringLiteral("paCode"));
+              shownCode = code->text();
+              codeRowShown = code->isVisible();
+              test::closeModal(w);
+          }}},
+        [&] {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
+        });
+    QVERIFY(script.finished);
+    QCOMPARE(script.unexpected, QStringList());
     QVERIFY(codeRowShown);
     QCOMPARE(shownCode, QStringLiteral("2"));
     QCOMPARE(data->row(), 1);
@@ -483,24 +467,24 @@ void TestLists::doubleClickActsAsChange()
 void TestLists::unreadableTableStillShowsTheWindow()
 {
     // No store in the working folder: the error box, then the window, empty.
-    QDir::setCurrent(m_saved);
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
     QString error;
-    ModalScript script(m_goods.get(), {{"showError", [&](QWidget *w) {
-                                            error = test::boxText(w);
-                                            test::clickBox(w, QMessageBox::Ok);
-                                        }}});
-    m_goods->show();
-    QTRY_VERIFY(script.finished());
-    QCOMPARE(script.unexpected(), QStringList());
+    const test::ModalRun script = test::runWithModals(m_world->goods.get(),
+                                                      {{"showError", [&](QWidget *w) {
+                                                            error = test::boxText(w);
+                                                            test::clickBox(w, QMessageBox::Ok);
+                                                        }}},
+                                                      [&] { m_world->goods->show(); });
+    QVERIFY(script.finished);
+    QCOMPARE(script.unexpected, QStringList());
     QVERIFY(!error.isEmpty());
-    QVERIFY(m_goods->isVisible());
-    DataSet *data = queryOf(m_goods.get());
+    QVERIFY(m_world->goods->isVisible());
+    DataSet *data = queryOf(m_world->goods.get());
     QVERIFY(!data->isActive());
-    QCOMPARE(gridOf(m_goods.get())->model()->rowCount(), 0);
-    m_goods->close();
-    QVERIFY(!m_goods->isVisible());
+    QCOMPARE(gridOf(m_world->goods.get())->model()->rowCount(), 0);
+    m_world->goods->close();
+    QVERIFY(!m_world->goods->isVisible());
     QVERIFY(!QFile::exists(empty.filePath(QStringLiteral("Tarvo.mdb"))));
 }
 
