@@ -108,6 +108,7 @@ SortableListForm::SortableListForm(const Layout &layout, QWidget *parent)
         auto *panel = new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         panel->setFixedWidth(StatusPanelWidth);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar1->addWidget(panel);
     }
 

@@ -109,11 +109,11 @@ private:
         return m_world->store.scalar(
             QStringLiteral("SELECT %1 FROM DISTRIBUTOR WHERE ID_DISTRIBUTOR = %2").arg(column).arg(id));
     }
-    // Runs "&Добавить" with one answer for the dialog.
-    test::ModalRun add(const std::function<void(QWidget *)> &answer)
+    // Runs a list command whose only modal window is the distributor dialog.
+    test::ModalRun withDialog(const char *button, const std::function<void(QWidget *)> &answer)
     {
         return test::runWithModals(list(), {{"fmDistributorEdit", answer}},
-                                   [&] { clickButton(list(), "sbAdd"); });
+                                   [&] { clickButton(list(), button); });
     }
 
     std::unique_ptr<test::Workspace> m_world;
@@ -187,7 +187,7 @@ void TestDistributors::phoneFilter()
     QVERIFY(showFilled());
     QString phone;
     bool stillOpen = false;
-    const test::ModalRun run = add([&](QWidget *w) {
+    const test::ModalRun run = withDialog("sbAdd", [&](QWidget *w) {
         // OK enabled: Enter in the phone field still confirms nothing.
         fill(w, QStringLiteral("Смирнов"), QStringLiteral("Тверь"), QStringLiteral("01.02.1990"), typed);
         phone = look(w).phone;
@@ -207,7 +207,7 @@ void TestDistributors::phoneFilterActsOnlyOnTypingIntoThePhone()
     Seen seen;
     QString focusAfterTab;
     QString afterPaste;
-    const test::ModalRun run = add([&](QWidget *w) {
+    const test::ModalRun run = withDialog("sbAdd", [&](QWidget *w) {
         // Other fields take every character.
         typeInto(w, "edFIO", typed);
         seen = look(w);
@@ -260,7 +260,7 @@ void TestDistributors::okRule()
     QVERIFY(showFilled());
     Seen first;
     Seen filled;
-    const test::ModalRun run = add([&](QWidget *w) {
+    const test::ModalRun run = withDialog("sbAdd", [&](QWidget *w) {
         first = look(w);
         fill(w, fio, address, birthday, phone);
         filled = look(w);
@@ -296,7 +296,7 @@ void TestDistributors::enterConfirmsOnlyWhileOkIsEnabled()
     QVERIFY(showFilled());
     bool openAfterEnter = false;
     Seen after;
-    const test::ModalRun run = add([&](QWidget *w) {
+    const test::ModalRun run = withDialog("sbAdd", [&](QWidget *w) {
         fill(w, QStringLiteral("Смирнов"), QStringLiteral("Тверь"), birthday, QStringLiteral("123"));
         auto *target = w->findChild<QWidget *>(field);
         target->setFocus(Qt::OtherFocusReason);
@@ -318,9 +318,9 @@ void TestDistributors::enterConfirmsOnlyWhileOkIsEnabled()
 void TestDistributors::addressRoundTrip()
 {
     QVERIFY(showFilled());
-    const test::ModalRun adding = add([&](QWidget *w) {
-        fill(w, QStringLiteral("Смирнов"), QStringLiteral("ул. Ленина, 1\rкв. 5"), QStringLiteral("01.02.1990"),
-             QStringLiteral("123"));
+    const test::ModalRun adding = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, QStringLiteral("Смирнов"), QStringLiteral("ул. Ленина, 1\rкв. 5"),
+             QStringLiteral("01.02.1990"), QStringLiteral("123"));
         clickButton(w, "rsbOk");
     });
     QVERIFY(adding.finished);
@@ -329,11 +329,10 @@ void TestDistributors::addressRoundTrip()
 
     QVERIFY(aqDistributors()->locate(QStringLiteral("ID_DISTRIBUTOR"), 4));
     Seen opened;
-    const test::ModalRun changing = test::runWithModals(list(), {{"fmDistributorEdit", [&](QWidget *w) {
-                                                                     opened = look(w);
-                                                                     clickButton(w, "rsbOk");
-                                                                 }}},
-                                                        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun changing = withDialog("sbChange", [&](QWidget *w) {
+        opened = look(w);
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(changing.finished);
     QCOMPARE(opened.addressText, QStringLiteral("ул. Ленина, 1\nкв. 5"));
     QCOMPARE(stored(QStringLiteral("ADDRESS"), 4).toString(), QStringLiteral("ул. Ленина, 1\r\nкв. 5\r\n"));
@@ -346,7 +345,7 @@ void TestDistributors::addressRoundTrip()
 void TestDistributors::missingPhone()
 {
     QVERIFY(showFilled());
-    const test::ModalRun adding = add([&](QWidget *w) {
+    const test::ModalRun adding = withDialog("sbAdd", [&](QWidget *w) {
         fill(w, QStringLiteral("Смирнов"), QStringLiteral("Тверь"), QStringLiteral("01.02.1990"), QString());
         clickButton(w, "rsbOk");
     });
@@ -362,11 +361,10 @@ void TestDistributors::missingPhone()
              QStringLiteral("<Нет телефона>"));
 
     Seen opened;
-    const test::ModalRun changing = test::runWithModals(list(), {{"fmDistributorEdit", [&](QWidget *w) {
-                                                                     opened = look(w);
-                                                                     clickButton(w, "rsbOk");
-                                                                 }}},
-                                                        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun changing = withDialog("sbChange", [&](QWidget *w) {
+        opened = look(w);
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(changing.finished);
     QCOMPARE(opened.phone, QString());
     QCOMPARE(child<StoredProc>(list(), "aspUpdate")->param(2).toString(), QStringLiteral("<Нет телефона>"));
@@ -379,15 +377,14 @@ void TestDistributors::changeShowsTheRowAndKeepsTheCursor()
     test::clickTitle(child<ui::DataGrid>(list(), "ehgDistributors"), 1);   // Алексеев, Петров, Яковлев
     aqDistributors()->setRow(1);   // 1 Петров
     Seen opened;
-    const test::ModalRun run = test::runWithModals(list(), {{"fmDistributorEdit", [&](QWidget *w) {
-                                                                opened = look(w);
-                                                                // Renamed to sort last.
-                                                                child<QLineEdit>(w, "edFIO")->clear();
-                                                                typeInto(w, "edFIO", QStringLiteral("Ященко"));
-                                                                typeInto(w, "deBirthday", QString(10, QChar(8)) + "16.01.1970");
-                                                                clickButton(w, "rsbOk");
-                                                            }}},
-                                                   [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun run = withDialog("sbChange", [&](QWidget *w) {
+        opened = look(w);
+        // Renamed to sort last.
+        child<QLineEdit>(w, "edFIO")->clear();
+        typeInto(w, "edFIO", QStringLiteral("Ященко"));
+        typeInto(w, "deBirthday", QString(10, QChar(8)) + "16.01.1970");
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(run.finished);
     QCOMPARE(run.unexpected, QStringList());
     QVERIFY(opened.codeShown);
@@ -413,11 +410,10 @@ void TestDistributors::changeCancelledWritesNothing()
     aqDistributors()->setRow(2);
     m_world->store.addDistributor(QStringLiteral("Борисов Борис"));
     const QString before = m_world->store.snapshot();
-    const test::ModalRun run = test::runWithModals(list(), {{"fmDistributorEdit", [&](QWidget *w) {
-                                                                typeInto(w, "edFIO", QStringLiteral("Другой"));
-                                                                clickButton(w, "RxSpeedButton2");
-                                                            }}},
-                                                   [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun run = withDialog("sbChange", [&](QWidget *w) {
+        typeInto(w, "edFIO", QStringLiteral("Другой"));
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(run.finished);
     QCOMPARE(m_world->store.snapshot(), before);
     QCOMPARE(aqDistributors()->rowCount(), 3);
@@ -430,28 +426,28 @@ void TestDistributors::invalidBirthdayReportedOnLeaving()
     QString error;
     QString focusAfter;
     bool okAfter = true;
-    const test::ModalRun run = test::runWithModals(
-        list(),
-        {{"fmDistributorEdit",
-          [&](QWidget *w) {
-              typeInto(w, "edFIO", QStringLiteral("Смирнов"));
-              typeInto(w, "mmAddress", QStringLiteral("Тверь"));
-              typeInto(w, "deBirthday", QStringLiteral("32.13.1990"));
-              QTest::keyClick(child<QWidget>(w, "deBirthday"), Qt::Key_Tab);
-          }},
-         {"showError",
-          [&](QWidget *w) {
-              error = test::boxText(w);
-              test::clickBox(w, QMessageBox::Ok);
-          }},
-         // Once the box is gone the field has the focus back.
-         {"fmDistributorEdit",
-          [&](QWidget *w) {
-              focusAfter = w->focusWidget() ? w->focusWidget()->objectName() : QString();
-              okAfter = child<ui::FlatButton>(w, "rsbOk")->isEnabled();
-              clickButton(w, "RxSpeedButton2");
-          }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun run =
+        test::runWithModals(list(),
+                            {{"fmDistributorEdit",
+                              [&](QWidget *w) {
+                                  typeInto(w, "edFIO", QStringLiteral("Смирнов"));
+                                  typeInto(w, "mmAddress", QStringLiteral("Тверь"));
+                                  typeInto(w, "deBirthday", QStringLiteral("32.13.1990"));
+                                  QTest::keyClick(child<QWidget>(w, "deBirthday"), Qt::Key_Tab);
+                              }},
+                             {"showError",
+                              [&](QWidget *w) {
+                                  error = test::boxText(w);
+                                  test::clickBox(w, QMessageBox::Ok);
+                              }},
+                             // Once the box is gone the field has the focus back.
+                             {"fmDistributorEdit",
+                              [&](QWidget *w) {
+                                  focusAfter = w->focusWidget() ? w->focusWidget()->objectName() : QString();
+                                  okAfter = child<ui::FlatButton>(w, "rsbOk")->isEnabled();
+                                  clickButton(w, "RxSpeedButton2");
+                              }}},
+                            [&] { clickButton(list(), "sbAdd"); });
     QVERIFY(run.finished);
     QCOMPARE(run.unexpected, QStringList());
     QCOMPARE(error, QStringLiteral("Неверная дата: «32.13.1990»"));
@@ -464,11 +460,11 @@ void TestDistributors::editsStopAtTheirColumnSize()
     QVERIFY(showFilled());
     const QString hundred(100, QChar(0x0416));   // Ж
     Seen seen;
-    const test::ModalRun run = add([&](QWidget *w) {
+    const test::ModalRun run = withDialog("sbAdd", [&](QWidget *w) {
         // Three lines of a hundred: the third stops where the stored form,
         // each line with its CR LF, reaches 250.
-        fill(w, QString(60, QChar(0x0416)), hundred + "\r" + hundred + "\r" + hundred, QStringLiteral("01.02.1990"),
-             QString(60, QLatin1Char('7')));
+        fill(w, QString(60, QChar(0x0416)), hundred + "\r" + hundred + "\r" + hundred,
+             QStringLiteral("01.02.1990"), QString(60, QLatin1Char('7')));
         seen = look(w);
         clickButton(w, "rsbOk");
     });
@@ -483,8 +479,9 @@ void TestDistributors::editsStopAtTheirColumnSize()
     QCOMPARE(stored(QStringLiteral("length(ADDRESS)"), 4).toInt(), 250);
 
     // One long line: 248 characters and its CR LF.
-    const test::ModalRun again = add([&](QWidget *w) {
-        fill(w, QStringLiteral("Смирнов"), QString(300, QLatin1Char('x')), QStringLiteral("01.02.1990"), QString());
+    const test::ModalRun again = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, QStringLiteral("Смирнов"), QString(300, QLatin1Char('x')), QStringLiteral("01.02.1990"),
+             QString());
         seen = look(w);
         clickButton(w, "rsbOk");
     });
@@ -507,11 +504,14 @@ void TestDistributors::deleteAsksFirst()
     QVERIFY(showFilled());
     aqDistributors()->setRow(1);
     QString question;
-    const test::ModalRun run = test::runWithModals(list(), {{"askYesNo", [&](QWidget *w) {
-                                                                question = test::boxText(w);
-                                                                test::clickBox(w, yes ? QMessageBox::Yes : QMessageBox::No);
-                                                            }}},
-                                                   [&] { clickButton(list(), "sbDelete"); });
+    const test::ModalRun run =
+        test::runWithModals(list(),
+                            {{"askYesNo",
+                              [&](QWidget *w) {
+                                  question = test::boxText(w);
+                                  test::clickBox(w, yes ? QMessageBox::Yes : QMessageBox::No);
+                              }}},
+                            [&] { clickButton(list(), "sbDelete"); });
     QVERIFY(run.finished);
     QCOMPARE(run.unexpected, QStringList());
     QCOMPARE(question, QStringLiteral("Вы действительно хотите удалить информацию об этом дистрибьютере? "));
@@ -528,13 +528,15 @@ void TestDistributors::deleteRefusedKeepsTheRow()
     aqDistributors()->setRow(1);
     m_world->store.addDistributor(QStringLiteral("Борисов Борис"));
     QString error;
-    const test::ModalRun run = test::runWithModals(list(),
-                                                   {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
-                                                    {"showError", [&](QWidget *w) {
-                                                         error = test::boxText(w);
-                                                         test::clickBox(w, QMessageBox::Ok);
-                                                     }}},
-                                                   [&] { clickButton(list(), "sbDelete"); });
+    const test::ModalRun run =
+        test::runWithModals(list(),
+                            {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
+                             {"showError",
+                              [&](QWidget *w) {
+                                  error = test::boxText(w);
+                                  test::clickBox(w, QMessageBox::Ok);
+                              }}},
+                            [&] { clickButton(list(), "sbDelete"); });
     QVERIFY(run.finished);
     QCOMPARE(run.unexpected, QStringList());
     QCOMPARE(error, QStringLiteral("Нельзя удалить дистрибьютора: у него есть заказы"));

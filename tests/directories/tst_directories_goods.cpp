@@ -117,6 +117,12 @@ private:
     QWidget *list() const { return m_world->goods.get(); }
     int goodCount() const { return m_world->store.scalar(QStringLiteral("SELECT count(*) FROM GOOD")).toInt(); }
 
+    // Runs a list command whose only modal window is the good dialog.
+    test::ModalRun withDialog(const char *button, const std::function<void(QWidget *)> &answer)
+    {
+        return test::runWithModals(list(), {{"fmGoodEdit", answer}}, [&] { clickButton(list(), button); });
+    }
+
     std::unique_ptr<test::Workspace> m_world;
 };
 
@@ -157,23 +163,22 @@ void TestGoods::newGoodStartsUndecided()
 
     Seen first;
     QList<std::pair<Qt::CheckState, bool>> cycle;
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     first = look(w);
-                                     typeName(w, QStringLiteral("Соль"));
-                                     typePrice(w, QStringLiteral("12"));
-                                     auto *box = child<ui::TriStateCheckBox>(w, "cbNsP");
-                                     for (int i = 0; i < 4; ++i) {
-                                         if (keyboard) {
-                                             box->setFocus(Qt::OtherFocusReason);
-                                             QTest::keyClick(box, Qt::Key_Space);
-                                         } else {
-                                             clickBox(w, 1);
-                                         }
-                                         cycle << std::pair(box->checkState(), look(w).okEnabled);
-                                     }
-                                     clickButton(w, "RxSpeedButton2");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun script = withDialog("sbAdd", [&](QWidget *w) {
+        first = look(w);
+        typeName(w, QStringLiteral("Соль"));
+        typePrice(w, QStringLiteral("12"));
+        auto *box = child<ui::TriStateCheckBox>(w, "cbNsP");
+        for (int i = 0; i < 4; ++i) {
+            if (keyboard) {
+                box->setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(box, Qt::Key_Space);
+            } else {
+                clickBox(w, 1);
+            }
+            cycle << std::pair(box->checkState(), look(w).okEnabled);
+        }
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
 
@@ -212,12 +217,11 @@ void TestGoods::okRules()
     QFETCH(bool, ok);
     QVERIFY(showFilled());
     bool enabled = !ok;
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, name, price, boxClicks);
-                                     enabled = look(w).okEnabled;
-                                     clickButton(w, "RxSpeedButton2");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun script = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, name, price, boxClicks);
+        enabled = look(w).okEnabled;
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(script.finished);
     QCOMPARE(enabled, ok);
 }
@@ -245,11 +249,10 @@ void TestGoods::addStoresTheGood()
     test::clickTitle(ehgGoods(), 1);
     aqGoods()->setRow(2);
 
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, QStringLiteral("Ячмень"), price, boxClicks);
-                                     clickButton(w, "rsbOk");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun script = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, QStringLiteral("Ячмень"), price, boxClicks);
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
 
@@ -265,11 +268,10 @@ void TestGoods::addStoresTheGood()
 void TestGoods::typedZeroIsStoredAndComesBackEmpty()
 {
     QVERIFY(showFilled());
-    const test::ModalRun adding = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, QStringLiteral("Вода"), QStringLiteral("0"), 2);
-                                     clickButton(w, "rsbOk");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun adding = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, QStringLiteral("Вода"), QStringLiteral("0"), 2);
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(adding.finished);
     QCOMPARE(m_world->store.query(QStringLiteral("SELECT PRICE, NsP FROM GOOD WHERE GOOD_NAME = 'Вода'")).rows,
              (QList<QVariantList>{{0, 0}}));
@@ -278,13 +280,12 @@ void TestGoods::typedZeroIsStoredAndComesBackEmpty()
     QVERIFY(aqGoods()->locate(QStringLiteral("GOOD_NAME"), QStringLiteral("Вода")));
     Seen opened;
     bool okAfterTyping = false;
-    const test::ModalRun changing = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                       opened = look(w);
-                                       typePrice(w, QStringLiteral("3"));
-                                       okAfterTyping = look(w).okEnabled;
-                                       clickButton(w, "RxSpeedButton2");
-                                   }}},
-        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun changing = withDialog("sbChange", [&](QWidget *w) {
+        opened = look(w);
+        typePrice(w, QStringLiteral("3"));
+        okAfterTyping = look(w).okEnabled;
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(changing.finished);
     QCOMPARE(opened.priceText, QString());
     QCOMPARE(opened.box, Qt::Unchecked);
@@ -298,12 +299,11 @@ void TestGoods::changeStoresTheGood()
     aqGoods()->setRow(1);   // 2 Мука 40.5, untaxed
     Seen opened;
     Seen openedTaxed;
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     opened = look(w);
-                                     fill(w, QStringLiteral("Мука ржаная"), QStringLiteral("41,75"), 2);
-                                     clickButton(w, "rsbOk");
-                                 }}},
-        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun script = withDialog("sbChange", [&](QWidget *w) {
+        opened = look(w);
+        fill(w, QStringLiteral("Мука ржаная"), QStringLiteral("41,75"), 2);
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QVERIFY(opened.codeShown);
@@ -319,11 +319,10 @@ void TestGoods::changeStoresTheGood()
 
     // A taxed good opens checked, never undecided.
     aqGoods()->setRow(2);
-    const test::ModalRun again = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                    openedTaxed = look(w);
-                                    clickButton(w, "RxSpeedButton2");
-                                }}},
-        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun again = withDialog("sbChange", [&](QWidget *w) {
+        openedTaxed = look(w);
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(again.finished);
     QCOMPARE(openedTaxed.box, Qt::Checked);
     QCOMPARE(openedTaxed.code, QStringLiteral("3"));
@@ -353,14 +352,13 @@ void TestGoods::cursorAfterChange()
     QVERIFY(showFilled());
     test::clickTitle(ehgGoods(), 1);
     aqGoods()->setRow(row);
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     typeName(w, name);
-                                     // Goods 1 and 2 go while the dialog is open.
-                                     for (int id = 1; id <= removedMeanwhile; ++id)
-                                         m_world->store.call(QStringLiteral("Good_Delete"), {id});
-                                     clickButton(w, "rsbOk");
-                                 }}},
-        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun script = withDialog("sbChange", [&](QWidget *w) {
+        typeName(w, name);
+        // Goods 1 and 2 go while the dialog is open.
+        for (int id = 1; id <= removedMeanwhile; ++id)
+            m_world->store.call(QStringLiteral("Good_Delete"), {id});
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(aqGoods()->sql().at(1), QStringLiteral("order by GOOD_NAME"));
@@ -377,11 +375,10 @@ void TestGoods::changeCancelledWritesNothing()
     m_world->store.addGood(QStringLiteral("Перец"), 9.0, true);
     const QString withPepper = m_world->store.snapshot();
     QVERIFY(before != withPepper);
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, QStringLiteral("Другое"), QStringLiteral("1"), 1);
-                                     clickButton(w, "RxSpeedButton2");
-                                 }}},
-        [&] { clickButton(list(), "sbChange"); });
+    const test::ModalRun script = withDialog("sbChange", [&](QWidget *w) {
+        fill(w, QStringLiteral("Другое"), QStringLiteral("1"), 1);
+        clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(script.finished);
     QCOMPARE(m_world->store.snapshot(), withPepper);
     // Not re-read: the good added meanwhile is not shown, the cursor stays.
@@ -406,16 +403,15 @@ void TestGoods::enterConfirmsOnlyWhileOkIsEnabled()
     QFETCH(bool, withName);
     QVERIFY(showFilled());
     bool openAfterEnter = false;
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, withName ? QStringLiteral("Соль") : QString(), QStringLiteral("7"), 1);
-                                     auto *target = w->findChild<QWidget *>(field);
-                                     target->setFocus(Qt::OtherFocusReason);
-                                     QTest::keyClick(target, Qt::Key_Return);
-                                     openAfterEnter = w->isVisible();
-                                     if (openAfterEnter)
-                                         clickButton(w, "RxSpeedButton2");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun script = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, withName ? QStringLiteral("Соль") : QString(), QStringLiteral("7"), 1);
+        auto *target = w->findChild<QWidget *>(field);
+        target->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(target, Qt::Key_Return);
+        openAfterEnter = w->isVisible();
+        if (openAfterEnter)
+            clickButton(w, "RxSpeedButton2");
+    });
     QVERIFY(script.finished);
     QCOMPARE(openAfterEnter, !withName);
     QCOMPARE(goodCount(), withName ? 5 : 4);
@@ -434,11 +430,14 @@ void TestGoods::deleteAsksFirst()
     QVERIFY(showFilled());
     aqGoods()->setRow(2);
     QString question;
-    const test::ModalRun script = test::runWithModals(list(), {{"askYesNo", [&](QWidget *w) {
-                                     question = test::boxText(w);
-                                     test::clickBox(w, yes ? QMessageBox::Yes : QMessageBox::No);
-                                 }}},
-        [&] { clickButton(list(), "sbDelete"); });
+    const test::ModalRun script =
+        test::runWithModals(list(),
+                            {{"askYesNo",
+                              [&](QWidget *w) {
+                                  question = test::boxText(w);
+                                  test::clickBox(w, yes ? QMessageBox::Yes : QMessageBox::No);
+                              }}},
+                            [&] { clickButton(list(), "sbDelete"); });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(question, QStringLiteral("Вы действительно хотите удалить информацию об этом товаре? "));
@@ -457,12 +456,15 @@ void TestGoods::deleteOfAGoodInUse()
     m_world->store.addGood(QStringLiteral("Перец"), 9.0, true);
 
     QString message;
-    const test::ModalRun script = test::runWithModals(list(), {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
-                                {"showMessage", [&](QWidget *w) {
-                                     message = test::boxText(w);
-                                     test::clickBox(w, QMessageBox::Ok);
-                                 }}},
-        [&] { clickButton(list(), "sbDelete"); });
+    const test::ModalRun script =
+        test::runWithModals(list(),
+                            {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
+                             {"showMessage",
+                              [&](QWidget *w) {
+                                  message = test::boxText(w);
+                                  test::clickBox(w, QMessageBox::Ok);
+                              }}},
+                            [&] { clickButton(list(), "sbDelete"); });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(message, QStringLiteral("Нельзя удалить  запись т.к. есть подчиненные"));
@@ -479,12 +481,15 @@ void TestGoods::deleteFailingForAnotherReason()
     QCOMPARE(m_world->store.call(QStringLiteral("Good_Delete"), {3}), QString());
 
     QString error;
-    const test::ModalRun script = test::runWithModals(list(), {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
-                                {"showError", [&](QWidget *w) {
-                                     error = test::boxText(w);
-                                     test::clickBox(w, QMessageBox::Ok);
-                                 }}},
-        [&] { clickButton(list(), "sbDelete"); });
+    const test::ModalRun script =
+        test::runWithModals(list(),
+                            {{"askYesNo", [](QWidget *w) { test::clickBox(w, QMessageBox::Yes); }},
+                             {"showError",
+                              [&](QWidget *w) {
+                                  error = test::boxText(w);
+                                  test::clickBox(w, QMessageBox::Ok);
+                              }}},
+                            [&] { clickButton(list(), "sbDelete"); });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(error, QStringLiteral("Товар с таким кодом не найден"));
@@ -512,24 +517,29 @@ void TestGoods::refusedSaveBringsTheDialogBack()
     QString error;
     Seen again;
     // The store takes no negative price.
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, QStringLiteral("Ячмень"), QStringLiteral("-5"), change ? 2 : 1);
-                                     clickButton(w, "rsbOk");
-                                 }},
-                                {"showError", [&](QWidget *w) {
-                                     error = test::boxText(w);
-                                     test::clickBox(w, QMessageBox::Ok);
-                                 }},
-                                {"fmGoodEdit", [&](QWidget *w) {
-                                     again = look(w);
-                                     if (correct) {
-                                         typePrice(w, QStringLiteral("5"));
-                                         clickButton(w, "rsbOk");
-                                     } else {
-                                         clickButton(w, "RxSpeedButton2");
-                                     }
-                                 }}},
-        [&] { clickButton(list(), change ? "sbChange" : "sbAdd"); });
+    const test::ModalRun script =
+        test::runWithModals(list(),
+                            {{"fmGoodEdit",
+                              [&](QWidget *w) {
+                                  fill(w, QStringLiteral("Ячмень"), QStringLiteral("-5"), change ? 2 : 1);
+                                  clickButton(w, "rsbOk");
+                              }},
+                             {"showError",
+                              [&](QWidget *w) {
+                                  error = test::boxText(w);
+                                  test::clickBox(w, QMessageBox::Ok);
+                              }},
+                             {"fmGoodEdit",
+                              [&](QWidget *w) {
+                                  again = look(w);
+                                  if (correct) {
+                                      typePrice(w, QStringLiteral("5"));
+                                      clickButton(w, "rsbOk");
+                                  } else {
+                                      clickButton(w, "RxSpeedButton2");
+                                  }
+                              }}},
+                            [&] { clickButton(list(), change ? "sbChange" : "sbAdd"); });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(error, QStringLiteral("Цена товара не может быть отрицательной"));
@@ -555,12 +565,11 @@ void TestGoods::nameStopsAtItsColumnSize()
     QVERIFY(showFilled());
     const QString typed = QString(60, QChar(0x0416));   // Ж
     QString held;
-    const test::ModalRun script = test::runWithModals(list(), {{"fmGoodEdit", [&](QWidget *w) {
-                                     fill(w, typed, QStringLiteral("1"), 1);
-                                     held = look(w).name;
-                                     clickButton(w, "rsbOk");
-                                 }}},
-        [&] { clickButton(list(), "sbAdd"); });
+    const test::ModalRun script = withDialog("sbAdd", [&](QWidget *w) {
+        fill(w, typed, QStringLiteral("1"), 1);
+        held = look(w).name;
+        clickButton(w, "rsbOk");
+    });
     QVERIFY(script.finished);
     QCOMPARE(script.unexpected, QStringList());
     QCOMPARE(held, typed.left(50));

@@ -446,7 +446,8 @@ void TestLists::doubleClickActsAsChange()
     const QRect second = grid->visualRect(grid->model()->index(1, grid->modelColumn(1)));
     const test::ModalRun script = test::runWithModals(
         list,
-        {{dialog, [&](QWidget *w) {
+        {{dialog,
+          [&](QWidget *w) {
               auto *code = w->findChild<QLabel *>(QStringLiteral("paCode"));
               shownCode = code->text();
               codeRowShown = code->isVisible();
@@ -471,7 +472,8 @@ void TestLists::unreadableTableStillShowsTheWindow()
     QDir::setCurrent(empty.path());
     QString error;
     const test::ModalRun script = test::runWithModals(m_world->goods.get(),
-                                                      {{"showError", [&](QWidget *w) {
+                                                      {{"showError",
+                                                        [&](QWidget *w) {
                                                             error = test::boxText(w);
                                                             test::clickBox(w, QMessageBox::Ok);
                                                         }}},
