@@ -91,7 +91,8 @@ inline void clickButton(QWidget *window, const char *name)
 // step names the window it expects (its objectName) and gets it to look at
 // and close. A window that is not the expected one is noted and closed
 // (rejected), so the command still ends; so is every modal window once the
-// steps are used up or time has run out. Look at the result after the
+// steps are used up or time has run out. A window is answered once it is the
+// active window. Look at the result after the
 // command returned: an assert inside a step would leave a modal loop hanging.
 struct ModalStep
 {
@@ -124,14 +125,33 @@ inline ModalRun runWithModals(QWidget *owner, const QList<ModalStep> &steps,
     QPointer<QWidget> skip(owner);
     QElapsedTimer clock;
     clock.start();
+    bool answering = false;
+    QPointer<QWidget> waiting;
+    QElapsedTimer waitingSince;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget *w = QApplication::activeModalWidget();
-        if (!w || w == skip.data() || !w->isVisible())
+        // A step that runs an event loop of its own is not interrupted.
+        if (answering || !w || w == skip.data() || !w->isVisible())
             return;
-        if (next < steps.size() && clock.elapsed() <= timeoutMs && w->objectName() == steps.at(next).window) {
+        const bool timedOut = clock.elapsed() > timeoutMs;
+        // Answered once it is the active window, as the keyboard would reach
+        // it; a window that comes back after a box may need to be asked to.
+        if (!w->isActiveWindow() && !timedOut) {
+            if (waiting != w) {
+                waiting = w;
+                waitingSince.start();
+            }
+            w->activateWindow();
+            if (waitingSince.elapsed() < 2000)
+                return;
+        }
+        waiting = nullptr;
+        if (next < steps.size() && !timedOut && w->objectName() == steps.at(next).window) {
             const ModalStep &step = steps.at(next++);
+            answering = true;
             step.answer(w);
+            answering = false;
             return;
         }
         QString text;
