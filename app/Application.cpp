@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QLocale>
 
 #include <exception>
 
@@ -15,6 +16,11 @@ TApplication::TApplication(int &argc, char **argv)
 {
     setApplicationName(QStringLiteral("Tarvo"));
     setQuitOnLastWindowClosed(false);
+    // Every text of the program is Russian; where the user has no language of
+    // their own set (the bare C locale), numbers, dates and money follow the
+    // Russian conventions too.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
