@@ -47,7 +47,9 @@ SortableListForm::SortableListForm(const Layout &layout, QWidget *parent)
     QStringList fields;
     QList<ui::GridColumn> columns;
     for (const Column &c : layout.columns) {
-        ui::GridColumn column = ui::GridColumn::make(int(fields.size()), c.title, c.width, c.alignment);
+        const int width = c.width > 0 ? c.width
+                                      : fontMetrics().horizontalAdvance(QLatin1Char('0')) * c.displayChars + 4;
+        ui::GridColumn column = ui::GridColumn::make(int(fields.size()), c.title, width, c.alignment);
         column.titleAlignment = Qt::AlignCenter;
         column.titleButton = true;
         column.checkBox = c.checkBox;

@@ -48,6 +48,9 @@ public:
         int width = 0;
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
         bool checkBox = false;
+        // Without a width: the field's own display width in characters
+        // (a 50-character name, a 10-character price or date).
+        int displayChars = 10;
     };
 
     // What a list window is made of.

@@ -31,7 +31,7 @@ SortableListForm::Layout goodsLayout()
     l.codeOrderLine = QString::fromLatin1(sql::GoodListOrderById);
     l.columns = {
         {IdGood, QStringLiteral("Код товара"), 90, Qt::AlignCenter, false},
-        {GoodName, QStringLiteral("Наименование товара"), 0, Qt::AlignLeft | Qt::AlignVCenter, false},
+        {GoodName, QStringLiteral("Наименование товара"), 0, Qt::AlignLeft | Qt::AlignVCenter, false, 50},
         {Price, QStringLiteral("Цена"), 0, Qt::AlignRight | Qt::AlignVCenter, false},
         {NsP, QStringLiteral("Облагается НсП"), 102, Qt::AlignCenter, true},
     };

@@ -127,10 +127,14 @@ void TestLists::gridColumns_data()
     const int left = int(Qt::AlignLeft | Qt::AlignVCenter);
     const int right = int(Qt::AlignRight | Qt::AlignVCenter);
     const int centre = int(Qt::AlignCenter);
-    const int defaultWidth = ui::DataGrid::DefaultColumnWidth;
+    // Columns without a design width take their field's display width: 50
+    // characters for the name, 10 for a price or a date.
+    const int digit = QFontMetrics(QApplication::font()).horizontalAdvance(QLatin1Char('0'));
+    const int nameWidth = digit * 50 + 4;
+    const int defaultWidth = digit * 10 + 4;
     QTest::newRow("goods") << "goods" << "Товары" << QSize(988, 686)
                            << QStringList{"Код товара", "Наименование товара", "Цена", "Облагается НсП"}
-                           << QList<int>{90, defaultWidth, defaultWidth, 102}
+                           << QList<int>{90, nameWidth, defaultWidth, 102}
                            << QList<int>{centre, left, right, centre};
     QTest::newRow("distributors") << "distributors" << "Дистрибьютеры" << QSize(767, 423)
                                   << QStringList{"Код Дистрибьютора", "ФИО", "Адрес", "Телефон", "День рождения"}
