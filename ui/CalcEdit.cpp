@@ -2,12 +2,12 @@
 
 #include "data/Formats.h"
 #include "ui/CalculatorPopup.h"
+#include "ui/DropDown.h"
 #include "ui/Glyphs.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace tarvo::ui {
 
@@ -41,22 +41,12 @@ void CalcEdit::showCalculator()
     if (isReadOnly() || !isEnabled())
         return;
     m_popup->setValue(value());
-    m_popup->adjustSize();
-    QPoint at = mapToGlobal(QPoint(width() - m_popup->width(), height()));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - m_popup->width())));
-        if (at.y() + m_popup->height() > area.bottom())
-            at.setY(mapToGlobal(QPoint(0, 0)).y() - m_popup->height());
-    }
-    m_popup->move(at);
-    m_popup->show();
+    showDropDown(m_popup, this, true);
 }
 
 void CalcEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F4
-        || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+    if (isDropDownKey(event)) {
         showCalculator();
         event->accept();
         return;

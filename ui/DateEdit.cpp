@@ -2,6 +2,7 @@
 
 #include "data/Formats.h"
 #include "ui/CalendarPopup.h"
+#include "ui/DropDown.h"
 #include "ui/Glyphs.h"
 #include "ui/MessageBoxes.h"
 
@@ -10,7 +11,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 namespace tarvo::ui {
@@ -81,22 +81,12 @@ void DateEdit::showCalendar()
         return;
     const std::optional<DateTime> current = date();
     m_popup->setDate(current ? current->date() : QDate::currentDate());
-    m_popup->adjustSize();
-    QPoint at = mapToGlobal(QPoint(0, height()));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - m_popup->width())));
-        if (at.y() + m_popup->height() > area.bottom())
-            at.setY(mapToGlobal(QPoint(0, 0)).y() - m_popup->height());
-    }
-    m_popup->move(at);
-    m_popup->show();
+    showDropDown(m_popup, this, false);
 }
 
 void DateEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F4
-        || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+    if (isDropDownKey(event)) {
         showCalendar();
         event->accept();
         return;
