@@ -1,13 +1,9 @@
 #include "app/Application.h"
 
-#include "data/DataError.h"
 #include "ui/Guard.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QLocale>
-
-#include <exception>
 
 namespace tarvo {
 
@@ -27,12 +23,8 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const DataError &e) {
-        ui::showErrorBox(e.message());
-    } catch (const std::exception &e) {
-        ui::showErrorBox(QString::fromUtf8(e.what()));
     } catch (...) {
-        ui::showErrorBox(QStringLiteral("Неизвестная ошибка."));
+        ui::showCurrentException();
     }
     return false;
 }

@@ -1,9 +1,9 @@
 #include "ui/Guard.h"
 
 #include "data/DataError.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QWidget>
 
 #include <exception>
@@ -15,9 +15,20 @@ void showErrorBox(const QString &message)
     QWidget *parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), message, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("showError"));
-    box.exec();
+    showError(parent, message);
+}
+
+void showCurrentException()
+{
+    try {
+        throw;
+    } catch (const DataError &e) {
+        showErrorBox(e.message());
+    } catch (const std::exception &e) {
+        showErrorBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        showErrorBox(QStringLiteral("Неизвестная ошибка."));
+    }
 }
 
 bool guard(const std::function<void()> &handler)
@@ -25,12 +36,8 @@ bool guard(const std::function<void()> &handler)
     try {
         handler();
         return true;
-    } catch (const DataError &e) {
-        showErrorBox(e.message());
-    } catch (const std::exception &e) {
-        showErrorBox(QString::fromUtf8(e.what()));
     } catch (...) {
-        showErrorBox(QStringLiteral("Неизвестная ошибка."));
+        showCurrentException();
     }
     return false;
 }
