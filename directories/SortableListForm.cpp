@@ -196,6 +196,15 @@ bool SortableListForm::eventFilter(QObject *watched, QEvent *event)
     return ui::Form::eventFilter(watched, event);
 }
 
+bool SortableListForm::editUntilStored(ui::Form *dialog, const std::function<void()> &store)
+{
+    while (dialog->showModal() == QDialog::Accepted) {
+        if (ui::guard(store))
+            return true;
+    }
+    return false;
+}
+
 void SortableListForm::reRead()
 {
     m_query->close();

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QFrame;
 class QProgressBar;
 class QStatusBar;
@@ -93,6 +95,13 @@ protected:
     virtual void sbAddClick() = 0;
     virtual void sbChangeClick() = 0;
     virtual void sbDeleteClick() = 0;
+
+    // Shows the edit `dialog` until its entry is stored or the user cancels.
+    // `store` runs the window's procedure with the dialog's entry; when the
+    // store refuses, its message goes to the error box and the dialog comes
+    // back holding what was typed, so nothing typed is lost.
+    // True once `store` succeeded.
+    bool editUntilStored(ui::Form *dialog, const std::function<void()> &store);
 
     // The title click of the grid (ehgDistributorsTitleBtnClick,
     // ehgGoodsTitleBtnClick): re-reads the table ordered by the clicked

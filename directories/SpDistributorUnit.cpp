@@ -78,19 +78,12 @@ void TfmDistributorList::sbAddClick()
     if (!dialog)
         return;
     dialog->prepareAdd();
-    // A refused insert is reported and the dialog comes back with what was
-    // typed, until the store takes it or the user cancels.
-    while (dialog->showModal() == QDialog::Accepted) {
-        const DistributorEntry entry = dialog->entry();
-        const bool stored = ui::guard([&] {
-            setEntryParams(aspInsert, entry);
-            aspInsert->execute();
-        });
-        if (stored) {
-            reReadAfterAdd();
-            return;
-        }
-    }
+    const bool stored = editUntilStored(dialog, [&] {
+        setEntryParams(aspInsert, dialog->entry());
+        aspInsert->execute();
+    });
+    if (stored)
+        reReadAfterAdd();
 }
 
 void TfmDistributorList::sbChangeClick()
@@ -105,18 +98,13 @@ void TfmDistributorList::sbChangeClick()
                            AddressBox::split(aqDistributors->asString(Address)),
                            phone == QString::fromUtf8(NoPhone) ? QString() : phone,
                            aqDistributors->asDateTime(Birthday)});
-    while (dialog->showModal() == QDialog::Accepted) {
-        const DistributorEntry entry = dialog->entry();
-        const bool stored = ui::guard([&] {
-            setEntryParams(aspUpdate, entry);
-            aspUpdate->setParam(4, idDistributor);
-            aspUpdate->execute();
-        });
-        if (stored) {
-            reReadAfterChange();
-            return;
-        }
-    }
+    const bool stored = editUntilStored(dialog, [&] {
+        setEntryParams(aspUpdate, dialog->entry());
+        aspUpdate->setParam(4, idDistributor);
+        aspUpdate->execute();
+    });
+    if (stored)
+        reReadAfterChange();
 }
 
 void TfmDistributorList::sbDeleteClick()

@@ -40,6 +40,15 @@ SortableListForm::Layout goodsLayout()
     return l;
 }
 
+// The name, price and tax flag: the first three parameters of both
+// Good_Insert and Good_Update.
+void setEntryParams(StoredProc *proc, const GoodEntry &entry)
+{
+    proc->setParam(0, entry.name);
+    proc->setParam(1, QVariant::fromValue(entry.price));
+    proc->setParam(2, entry.nsp);
+}
+
 } // namespace
 
 TfmGoodsList::TfmGoodsList(QWidget *parent)
@@ -69,21 +78,12 @@ void TfmGoodsList::sbAddClick()
     if (!dialog)
         return;
     dialog->prepareAdd();
-    // A refused insert is reported and the dialog comes back with what was
-    // typed, until the store takes it or the user cancels.
-    while (dialog->showModal() == QDialog::Accepted) {
-        const GoodEntry entry = dialog->entry();
-        const bool stored = ui::guard([&] {
-            aspInsert->setParam(0, entry.name);
-            aspInsert->setParam(1, QVariant::fromValue(entry.price));
-            aspInsert->setParam(2, entry.nsp);
-            aspInsert->execute();
-        });
-        if (stored) {
-            reReadAfterAdd();
-            return;
-        }
-    }
+    const bool stored = editUntilStored(dialog, [&] {
+        setEntryParams(aspInsert, dialog->entry());
+        aspInsert->execute();
+    });
+    if (stored)
+        reReadAfterAdd();
 }
 
 void TfmGoodsList::sbChangeClick()
@@ -94,20 +94,13 @@ void TfmGoodsList::sbChangeClick()
     const int idGood = aqGoods->asInteger(IdGood);
     dialog->prepareChange(idGood, {aqGoods->asString(GoodName), aqGoods->asMoney(Price),
                                    aqGoods->asBoolean(NsP)});
-    while (dialog->showModal() == QDialog::Accepted) {
-        const GoodEntry entry = dialog->entry();
-        const bool stored = ui::guard([&] {
-            aspUpdate->setParam(0, entry.name);
-            aspUpdate->setParam(1, QVariant::fromValue(entry.price));
-            aspUpdate->setParam(2, entry.nsp);
-            aspUpdate->setParam(3, idGood);
-            aspUpdate->execute();
-        });
-        if (stored) {
-            reReadAfterChange();
-            return;
-        }
-    }
+    const bool stored = editUntilStored(dialog, [&] {
+        setEntryParams(aspUpdate, dialog->entry());
+        aspUpdate->setParam(3, idGood);
+        aspUpdate->execute();
+    });
+    if (stored)
+        reReadAfterChange();
 }
 
 void TfmGoodsList::sbDeleteClick()
